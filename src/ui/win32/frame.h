@@ -1,0 +1,20 @@
+// What the Win32 toolkit's parts share among themselves.
+#pragma once
+
+#include <windows.h>
+
+namespace vt::ui::win32 {
+
+// The program's main window: the target of dialog-style keyboard handling and
+// the owner of message boxes and dialogs.
+void SetMainWindow(HWND window);
+HWND MainWindow();
+
+// Called when the main window is being destroyed.
+void MarkEnding();
+
+// Translates and dispatches one message, with the main window's keyboard rules
+// (Esc closes, Tab moves the focus).
+void DispatchOne(MSG& msg);
+
+} // namespace vt::ui::win32
