@@ -33,7 +33,7 @@ TEST(FileSizeKb, RoundsUpAroundKilobyteBoundaries)
                                                      {1025, 2}, {2048, 2}, {2049, 3}};
     for (auto [bytes, kb] : cases) {
         std::string path = dir / ("f" + std::to_string(bytes) + ".fne");
-        ASSERT_TRUE(test::WriteFile(path, std::string(bytes, 'x')));
+        ASSERT_TRUE(test::WriteTextFile(path, std::string(bytes, 'x')));
         EXPECT_EQ(FileSizeKb(path), kb) << bytes << " bytes";
     }
 }
@@ -46,7 +46,7 @@ TEST(FileSizeKb, MissingDirectoryAndTrailingBackslash)
     ASSERT_TRUE(CreateDirectoryA((dir / "pack.fne").c_str(), nullptr));
     EXPECT_EQ(FileSizeKb(dir / "pack.fne"), 0);
     EXPECT_EQ(FileSizeKb(dir.path()), -1) << "a path ending in a backslash names nothing";
-    ASSERT_TRUE(test::WriteFile(dir / "a.fne", "x"));
+    ASSERT_TRUE(test::WriteTextFile(dir / "a.fne", "x"));
     EXPECT_EQ(FileSizeKb(dir / "?.fne"), -1) << "wildcards name nothing";
 }
 
@@ -67,7 +67,7 @@ TEST(ReadCreationTime, LocalDateAndTime)
 {
     TempDir dir;
     std::string path = dir / "a.fne";
-    ASSERT_TRUE(test::WriteFile(path, "x"));
+    ASSERT_TRUE(test::WriteTextFile(path, "x"));
     std::string text = ReadCreationTime(path);
     EXPECT_TRUE(std::regex_match(text, std::regex(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})"))) << text;
 
@@ -94,7 +94,7 @@ TEST(ReadCreationTime, EmptyWhenTheFileCannotBeOpened)
     EXPECT_EQ(ReadCreationTime(dir / "pack.fne"), "");
 
     std::string held = dir / "held.fne";
-    ASSERT_TRUE(test::WriteFile(held, "x"));
+    ASSERT_TRUE(test::WriteTextFile(held, "x"));
     HANDLE h = CreateFileA(held.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     EXPECT_EQ(ReadCreationTime(held), "");

@@ -1,0 +1,198 @@
+#include "support.h"
+
+#include <shlobj.h>
+
+#include <map>
+
+#include "app/app_state.h"
+#include "filelist/file_list.h"
+#include "ui/texts.h"
+#include "ui/toolkit.h"
+
+namespace vt::test {
+
+void ResetWindow(const std::string& installDir)
+{
+    ui::MainWindow& form = ui::MainForm();
+    ClearFileList();
+    form.usageNote.SetVisible(true);
+    form.pathBox.SetText(ui::Texts().pathBoxHint);
+    App().installDir = installDir;
+}
+
+namespace {
+
+class DataObject final : public IDataObject {
+public:
+    DataObject(CLIPFORMAT format, std::string bytes) : format_(format), bytes_(std::move(bytes)) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
+            *out = static_cast<IDataObject*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        ULONG left = --refs_;
+        if (!left)
+            delete this;
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* fmt, STGMEDIUM* medium) override
+    {
+        if (QueryGetData(fmt) != S_OK)
+            return DV_E_FORMATETC;
+        HGLOBAL h = GlobalAlloc(GHND, bytes_.size());
+        if (!h)
+            return E_OUTOFMEMORY;
+        memcpy(GlobalLock(h), bytes_.data(), bytes_.size());
+        GlobalUnlock(h);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = h;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* fmt) override
+    {
+        return (fmt && fmt->cfFormat == format_ && (fmt->tymed & TYMED_HGLOBAL)) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override
+    {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override
+    {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+private:
+    ULONG refs_ = 1;
+    CLIPFORMAT format_;
+    std::string bytes_;
+};
+
+} // namespace
+
+IDataObject* MakeFileDataObject(const std::vector<std::string>& paths, bool wide)
+{
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = wide;
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const std::string& p : paths) {
+        if (wide) {
+            int n = MultiByteToWideChar(CP_ACP, 0, p.c_str(), static_cast<int>(p.size()), nullptr, 0);
+            std::wstring w(static_cast<size_t>(n), L'\0');
+            MultiByteToWideChar(CP_ACP, 0, p.c_str(), static_cast<int>(p.size()), w.data(), n);
+            bytes.append(reinterpret_cast<const char*>(w.c_str()), (w.size() + 1) * sizeof(wchar_t));
+        } else {
+            bytes.append(p.c_str(), p.size() + 1);
+        }
+    }
+    bytes.append(wide ? 2 : 1, '\0');
+    return new DataObject(CF_HDROP, bytes);
+}
+
+IDataObject* MakeTextDataObject(const std::string& text)
+{
+    return new DataObject(CF_TEXT, text + '\0');
+}
+
+DWORD DropOnMainWindow(IDataObject* data)
+{
+    auto* target = static_cast<IDropTarget*>(ui::MainForm().dropTarget.OleTarget());
+    if (!target)
+        return DROPEFFECT_NONE;
+    RECT r;
+    GetWindowRect(static_cast<HWND>(ui::MainForm().handle), &r);
+    POINTL at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    target->DragEnter(data, MK_LBUTTON, at, &effect);
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    target->DragOver(MK_LBUTTON, at, &effect);
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    target->Drop(data, 0, at, &effect);
+    data->Release();
+    return effect;
+}
+
+DWORD DropFiles(const std::vector<std::string>& paths, bool wide)
+{
+    return DropOnMainWindow(MakeFileDataObject(paths, wide));
+}
+
+namespace {
+
+std::map<UINT_PTR, std::function<void()>>& Pending()
+{
+    static std::map<UINT_PTR, std::function<void()>> pending;
+    return pending;
+}
+
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    auto it = Pending().find(id);
+    if (it == Pending().end())
+        return;
+    auto action = std::move(it->second);
+    Pending().erase(it);
+    action();
+}
+
+} // namespace
+
+void RunAfter(unsigned ms, std::function<void()> action)
+{
+    UINT_PTR id = SetTimer(nullptr, 0, ms, OnTimer);
+    Pending()[id] = std::move(action);
+}
+
+void Pump(unsigned ms)
+{
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+std::vector<std::vector<std::string>> Rows()
+{
+    const ui::ReportList& list = ui::MainForm().fileList;
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 0; r < list.RowCount(); ++r) {
+        std::vector<std::string> row;
+        for (int c = 0; c <= ui::COL_STATUS; ++c)
+            row.push_back(list.Cell(r, c));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string Ansi(const char* utf8) { return ui::FromUtf8(utf8); }
+
+std::string SelfPath()
+{
+    char path[MAX_PATH * 2] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    return path;
+}
+
+} // namespace vt::test

@@ -21,7 +21,7 @@ TempDir::TempDir()
 
 TempDir::~TempDir() { RemoveTree(path_); }
 
-bool WriteFile(const std::string& path, const std::string& content)
+bool WriteTextFile(const std::string& path, const std::string& content)
 {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
@@ -32,7 +32,7 @@ bool WriteFile(const std::string& path, const std::string& content)
     return ok && written == content.size();
 }
 
-bool ReadFile(const std::string& path, std::string& content)
+bool ReadTextFile(const std::string& path, std::string& content)
 {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                            nullptr);

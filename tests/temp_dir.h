@@ -23,9 +23,9 @@ private:
 };
 
 // Writes a file of the given content; true on success.
-bool WriteFile(const std::string& path, const std::string& content);
+bool WriteTextFile(const std::string& path, const std::string& content);
 // The whole content of a file, or nothing when it cannot be read.
-bool ReadFile(const std::string& path, std::string& content);
+bool ReadTextFile(const std::string& path, std::string& content);
 void RemoveTree(const std::string& dir);
 
 } // namespace vt::test

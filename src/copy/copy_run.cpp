@@ -28,6 +28,12 @@ bool CopyLibraryFile(const std::string& source, const std::string& destination)
 {
     if (ui::IsSameFile(source, destination))
         return true; // already in place; copying a file onto itself would fail
+    // A read-only file is the user's own protection: Windows' CopyFile refuses
+    // to replace it, and so do we on file systems where it would not (an
+    // administrator's Wine, say).
+    DWORD attributes = GetFileAttributesA(destination.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     return CopyFileA(source.c_str(), destination.c_str(), FALSE) != FALSE;
 }
 

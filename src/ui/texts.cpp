@@ -36,7 +36,7 @@ FixedTexts Make()
                             "将需要复制到支持库的文件添加到文件列表，可支持拖放获取文件，拖放多个项目获取文件。\r\n\r\n"
                             "然后点击复制到易语言按钮，可以直接批量的复制文件到支持库文件夹，\r\n\r\n") +
                   FromUtf8("欢迎使用！制作：") + FromUtf8(kMaker) + FromUtf8("，联系 ") + FromUtf8(kContact);
-    t.creditLine = FromUtf8("制作：") + FromUtf8(kMaker) + "  " + FromUtf8(kContact);
+    t.creditLine = FromUtf8(kMaker) + " " + FromUtf8(kContact);
     return t;
 }
 

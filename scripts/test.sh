@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds both targets and runs every test under Wine on a
+# private X display.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+
+source "$root/scripts/wine-env.sh"
+trap wine_env_stop EXIT
+wine_env_start yes
+ctest --test-dir "$build/x86_64" --output-on-failure --no-tests=error

@@ -1,0 +1,45 @@
+// Helpers for tests on the real main window.
+#pragma once
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/main_window.h"
+
+namespace vt::test {
+
+// Puts the shared main window back to its start state: no rows, empty
+// bookkeeping, the usage note shown, the given destination.
+void ResetWindow(const std::string& installDir = "");
+
+// A data object as the shell hands it to a drop target: CF_HDROP with the
+// paths (stored wide or in the ANSI code page), or only CF_TEXT.
+IDataObject* MakeFileDataObject(const std::vector<std::string>& paths, bool wide = true);
+IDataObject* MakeTextDataObject(const std::string& text);
+
+// Hands data to the main window's registered drop target as OLE does
+// (DragEnter, DragOver, Drop) and gives the effect Drop answered.
+DWORD DropOnMainWindow(IDataObject* data);
+DWORD DropFiles(const std::vector<std::string>& paths, bool wide = true);
+
+// Runs action once after ms, from within whatever loop is dispatching
+// messages then (the copy run's pause, say).
+void RunAfter(unsigned ms, std::function<void()> action);
+
+// Dispatches messages for ms milliseconds.
+void Pump(unsigned ms);
+
+// The cells of every row, column by column.
+std::vector<std::vector<std::string>> Rows();
+
+// UTF-8 to the system code page, for expectations written in Chinese.
+std::string Ansi(const char* utf8);
+
+// The path of this test executable.
+std::string SelfPath();
+
+} // namespace vt::test
