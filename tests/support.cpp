@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include <commdlg.h>
 #include <shlobj.h>
 
 #include <map>
@@ -193,6 +194,79 @@ std::string SelfPath()
     char path[MAX_PATH * 2] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     return path;
+}
+
+} // namespace vt::test
+
+namespace vt::test {
+
+namespace {
+
+DialogAnswers* g_answers = nullptr;
+std::vector<HWND> g_answered;
+
+std::string WindowText(HWND w)
+{
+    char buf[1024] = {};
+    GetWindowTextA(w, buf, sizeof buf);
+    return buf;
+}
+
+BOOL CALLBACK AnswerOne(HWND w, LPARAM)
+{
+    char cls[32] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::string(cls) != "#32770" || !IsWindowVisible(w))
+        return TRUE;
+    for (HWND done : g_answered)
+        if (done == w)
+            return TRUE;
+    g_answered.push_back(w);
+    DialogAnswers& a = *g_answers;
+    HWND nameBox = GetDlgItem(w, 0x47c); // cmb13, the Explorer-style file-name box
+    if (nameBox) {
+        ++a.openDialogs;
+        a.nameShownOnOpen = WindowText(nameBox);
+        char folder[MAX_PATH * 2] = {};
+        SendMessageA(w, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+        a.folderShownOnOpen = folder;
+        HWND types = GetDlgItem(w, 0x470); // cmb1, the file types
+        if (types) {
+            int sel = static_cast<int>(SendMessageA(types, CB_GETCURSEL, 0, 0));
+            char buf[256] = {};
+            if (sel >= 0)
+                SendMessageA(types, CB_GETLBTEXT, static_cast<WPARAM>(sel), reinterpret_cast<LPARAM>(buf));
+            a.filterShownOnOpen = buf;
+        }
+        if (a.cancel) {
+            PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+        } else {
+            SetWindowTextA(nameBox, a.fileName.c_str());
+            PostMessageA(w, WM_COMMAND, IDOK, 0);
+        }
+    } else {
+        a.messages.push_back(WindowText(GetDlgItem(w, 0xFFFF)));
+        PostMessageA(w, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}
+
+void CALLBACK OnDialogTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_answers)
+        EnumThreadWindows(GetCurrentThreadId(), AnswerOne, 0);
+}
+
+} // namespace
+
+void WithDialogs(DialogAnswers& answers, const std::function<void()>& action)
+{
+    g_answers = &answers;
+    g_answered.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, OnDialogTimer);
+    action();
+    KillTimer(nullptr, timer);
+    g_answers = nullptr;
 }
 
 } // namespace vt::test

@@ -43,3 +43,24 @@ std::string Ansi(const char* utf8);
 std::string SelfPath();
 
 } // namespace vt::test
+
+namespace vt::test {
+
+// What a test does with the dialogs that appear while an action runs: the open
+// dialog gets fileName typed and confirmed (or is cancelled when cancel is
+// set); a message box is read and closed with OK.
+struct DialogAnswers {
+    std::string fileName;
+    bool cancel = false;
+    // Filled in while the dialogs are answered.
+    std::string nameShownOnOpen;   // the file-name box as the open dialog appeared
+    std::string folderShownOnOpen; // the folder it opened in
+    std::string filterShownOnOpen; // the selected file type
+    std::vector<std::string> messages;
+    int openDialogs = 0;
+};
+
+// Runs action (which opens dialogs) and answers them as described.
+void WithDialogs(DialogAnswers& answers, const std::function<void()>& action);
+
+} // namespace vt::test
