@@ -39,6 +39,9 @@ wine_env_start() {
   "$WINE64" wineboot >/dev/null 2>&1 </dev/null || true
 }
 
+# The Windows form of a Unix path, through Wine's Z: drive.
+winpath() { local p=$1; echo "Z:${p//\//\\}"; }
+
 wine_env_stop() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
   if [ -n "$_xvfb_pid" ]; then

@@ -61,6 +61,19 @@ TEST(Jpeg, DecodesAndRejectsGarbage)
     EXPECT_EQ(DecodeJpeg(nullptr, 0).width, 0);
 }
 
+TEST(Jpeg, ShrinksWhileDecodingButNeverBelowTheWantedSize)
+{
+    auto bytes = EncodeSolid(64, 32, 10, 200, 10);
+    const struct {
+        int wantW, wantH, gotW, gotH;
+    } cases[] = {{0, 0, 64, 32}, {64, 32, 64, 32}, {20, 10, 32, 16}, {16, 8, 16, 8}, {1, 1, 8, 4}, {33, 1, 64, 32}};
+    for (auto c : cases) {
+        Image image = DecodeJpeg(bytes.data(), bytes.size(), c.wantW, c.wantH);
+        EXPECT_EQ(image.width, c.gotW) << c.wantW << "x" << c.wantH;
+        EXPECT_EQ(image.height, c.gotH) << c.wantW << "x" << c.wantH;
+    }
+}
+
 TEST(Jpeg, ScaleAveragesTheCoveredArea)
 {
     Image src;

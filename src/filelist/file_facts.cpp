@@ -1,11 +1,12 @@
 #include "filelist/file_facts.h"
 
 #include <windows.h>
-#include <shlwapi.h>
+#include <algorithm>
 
 #include "ui/text.h"
 #include "ui/toolkit.h"
 #include "ui/win32/handles.h"
+#include "ui/win32/lazy_dll.h"
 
 namespace vt {
 
@@ -39,7 +40,11 @@ std::string ReadCreationTime(const std::string& path)
 
 std::string FileNameOf(const std::string& path)
 {
-    return PathFindFileNameA(path.c_str());
+    static const auto pathFindFileName =
+        ui::win32::LazyFunction<LPSTR(WINAPI*)(LPCSTR)>("shlwapi.dll", "PathFindFileNameA");
+    if (!pathFindFileName)
+        return text::Right(path, static_cast<int>(path.size()) - std::max(0, ui::FindLast(path, "\\")));
+    return pathFindFileName(path.c_str());
 }
 
 std::string DirectoryOf(const std::string& path)

@@ -26,13 +26,8 @@ using EditBox = Control;
 // Shows a picture stretched over its whole area.
 class PictureBox : public Control {
 public:
-    // Decodes a JPEG image; false when it cannot be decoded.
+    // Decodes a JPEG image and fits it to the box; false when it cannot be decoded.
     bool SetJpeg(const std::uint8_t* data, std::size_t size);
-    int PictureWidth() const { return width_; }
-    int PictureHeight() const { return height_; }
-
-private:
-    int width_ = 0, height_ = 0;
 };
 
 struct ControlSpec {

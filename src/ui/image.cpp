@@ -28,7 +28,7 @@ void Silence(j_common_ptr, int) {}
 
 } // namespace
 
-Image DecodeJpeg(const std::uint8_t* data, std::size_t size)
+Image DecodeJpeg(const std::uint8_t* data, std::size_t size, int minWidth, int minHeight)
 {
     Image image;
     if (!data || size == 0)
@@ -49,6 +49,16 @@ Image DecodeJpeg(const std::uint8_t* data, std::size_t size)
         return image;
     }
     info.out_color_space = JCS_RGB;
+    // The decoder can shrink by 1/2, 1/4 or 1/8 almost for free; take the
+    // smallest that still covers the size the picture is wanted at.
+    for (unsigned denom = 8; denom > 1; denom /= 2) {
+        if (minWidth > 0 && minHeight > 0 && info.image_width / denom >= static_cast<unsigned>(minWidth) &&
+            info.image_height / denom >= static_cast<unsigned>(minHeight)) {
+            info.scale_num = 1;
+            info.scale_denom = denom;
+            break;
+        }
+    }
     jpeg_start_decompress(&info);
     image.width = static_cast<int>(info.output_width);
     image.height = static_cast<int>(info.output_height);

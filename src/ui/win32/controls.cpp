@@ -7,6 +7,7 @@
 
 #include "ui/toolkit.h"
 #include "ui/win32/frame.h"
+#include "ui/win32/lazy_dll.h"
 
 namespace vt::ui {
 
@@ -127,7 +128,9 @@ bool OpenDialog::Open(NativeWindow owner)
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&ofn))
+    static const auto getOpenFileName =
+        win32::LazyFunction<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetOpenFileNameA");
+    if (!getOpenFileName || !getOpenFileName(&ofn))
         return false;
     fileName.assign(name.data());
     return true;

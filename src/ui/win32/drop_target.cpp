@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/toolkit.h"
+#include "ui/win32/lazy_dll.h"
 
 namespace vt::ui {
 
@@ -93,13 +94,15 @@ private:
         if (data->GetData(&fmt, &medium) != S_OK)
             return {};
         std::string text;
-        if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
+        static const auto dragQueryFile =
+            ui::win32::LazyFunction<UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT)>("shell32.dll", "DragQueryFileA");
+        if (dragQueryFile && medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
             auto drop = static_cast<HDROP>(medium.hGlobal);
-            UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+            UINT count = dragQueryFile(drop, 0xFFFFFFFF, nullptr, 0);
             for (UINT i = 0; i < count; ++i) {
-                UINT length = DragQueryFileA(drop, i, nullptr, 0);
+                UINT length = dragQueryFile(drop, i, nullptr, 0);
                 std::string path(length + 1, '\0');
-                UINT got = DragQueryFileA(drop, i, path.data(), length + 1);
+                UINT got = dragQueryFile(drop, i, path.data(), length + 1);
                 path.resize(got);
                 text += path;
                 if (count > 1)

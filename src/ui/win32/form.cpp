@@ -324,13 +324,11 @@ bool PictureBox::SetJpeg(const std::uint8_t* data, std::size_t size)
     auto* state = w ? reinterpret_cast<DrawnState*>(GetWindowLongPtrA(w, GWLP_USERDATA)) : nullptr;
     if (!state)
         return false;
-    Image image = DecodeJpeg(data, size);
-    if (image.width == 0)
-        return false;
-    width_ = image.width;
-    height_ = image.height;
     RECT r;
     GetClientRect(w, &r);
+    Image image = DecodeJpeg(data, size, r.right, r.bottom);
+    if (image.width == 0)
+        return false;
     // Scale once, smoothly, to the box's size; painting is then a plain copy.
     Image fitted = ScaleArea(image, r.right, r.bottom);
     state->picture.reset(MakeBitmap(fitted));

@@ -8,7 +8,6 @@
 
 namespace vt::ui {
 
-using win32::FindHandle;
 using win32::FileHandle;
 using win32::RegKey;
 
@@ -88,16 +87,21 @@ std::string ReadUserRegistryText(const std::string& key, const std::string& valu
 
 FileFacts QueryFile(const std::string& path)
 {
+    // One attribute query answers what a FindFirstFileA on the exact name
+    // would (existence, directory, the full 64-bit size) at a fraction of its
+    // cost, which tells when thousands of files are dropped at once. Names
+    // that FindFirstFileA would not match exactly are refused alike: wildcards
+    // and a trailing backslash.
     FileFacts facts;
-    if (path.empty() || path.find_first_of("*?") != std::string::npos)
+    if (path.empty() || path.find_first_of("*?") != std::string::npos || path.back() == '\\' ||
+        path.back() == '/')
         return facts;
-    WIN32_FIND_DATAA fd{};
-    FindHandle find(FindFirstFileA(path.c_str(), &fd));
-    if (!find)
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
         return facts;
     facts.exists = true;
-    facts.isDirectory = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    facts.size = (static_cast<std::uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
+    facts.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    facts.size = facts.isDirectory ? 0 : (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return facts;
 }
 
