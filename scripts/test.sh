@@ -10,6 +10,9 @@ source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
 wine_env_start yes
 ctest --test-dir "$build/x86_64" --output-on-failure --no-tests=error
+wine_env_stop
+trap - EXIT
+"$root/scripts/fuzz.sh"
 # The window as the tests painted it, for a look.
 if [ -f "$build/x86_64/tests/window.bmp" ]; then
   convert "$build/x86_64/tests/window.bmp" "$build/screenshot-tests.png" && echo "test: window screenshot in $build/screenshot-tests.png"

@@ -23,7 +23,8 @@ int Find(std::string_view text, std::string_view pattern, LeadByteTest isLead)
 {
     if (text.empty() || pattern.size() > text.size())
         return -1;
-    for (size_t i = 0; i + pattern.size() <= text.size(); i += CharWidth(text, i, isLead)) {
+    // Matches start on character boundaries inside the text.
+    for (size_t i = 0; i < text.size() && i + pattern.size() <= text.size(); i += CharWidth(text, i, isLead)) {
         if (text.compare(i, pattern.size(), pattern) == 0)
             return static_cast<int>(i) + 1;
     }
@@ -35,7 +36,7 @@ int FindLast(std::string_view text, std::string_view pattern, LeadByteTest isLea
     if (text.empty() || pattern.size() > text.size())
         return -1;
     int last = -1;
-    for (size_t i = 0; i + pattern.size() <= text.size(); i += CharWidth(text, i, isLead)) {
+    for (size_t i = 0; i < text.size() && i + pattern.size() <= text.size(); i += CharWidth(text, i, isLead)) {
         if (text.compare(i, pattern.size(), pattern) == 0)
             last = static_cast<int>(i) + 1;
     }

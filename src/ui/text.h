@@ -24,7 +24,8 @@ bool Cp936LeadByte(unsigned char); // Simplified Chinese (GBK)
 // An empty pattern is found at position 1 of a non-empty text.
 int Find(std::string_view text, std::string_view pattern, LeadByteTest isLead);
 
-// Last occurrence of pattern in text, under the same rules.
+// Last occurrence of pattern in text, under the same rules. An empty pattern
+// is found at the start of the last character.
 int FindLast(std::string_view text, std::string_view pattern, LeadByteTest isLead);
 
 // The first / last min(n, size) bytes; n <= 0 gives an empty text.
