@@ -5,15 +5,16 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
+"$root/scripts/fuzz.sh"
 
 source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
 wine_env_start yes
-ctest --test-dir "$build/x86_64" --output-on-failure --no-tests=error
-wine_env_stop
-trap - EXIT
-"$root/scripts/fuzz.sh"
-# The window as the tests painted it, for a look.
+rm -f "$build/x86_64/tests/window.bmp"
+status=0
+ctest --test-dir "$build/x86_64" --output-on-failure --no-tests=error || status=$?
+# The window as the tests painted it, kept for a look.
 if [ -f "$build/x86_64/tests/window.bmp" ]; then
-  convert "$build/x86_64/tests/window.bmp" "$build/screenshot-tests.png" && echo "test: window screenshot in $build/screenshot-tests.png"
+  convert "$build/x86_64/tests/window.bmp" "$build/screenshot-tests.png" || true
 fi
+exit $status
