@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data_object.h"
 #include "ui/main_window.h"
 
 namespace vt::test {
@@ -15,11 +16,6 @@ namespace vt::test {
 // Puts the shared main window back to its start state: no rows, empty
 // bookkeeping, the usage note shown, the given destination.
 void ResetWindow(const std::string& installDir = "");
-
-// A data object as the shell hands it to a drop target: CF_HDROP with the
-// paths (stored wide or in the ANSI code page), or only CF_TEXT.
-IDataObject* MakeFileDataObject(const std::vector<std::string>& paths, bool wide = true);
-IDataObject* MakeTextDataObject(const std::string& text);
 
 // Hands data to the main window's registered drop target as OLE does
 // (DragEnter, DragOver, Drop) and gives the effect Drop answered.
