@@ -155,36 +155,29 @@ LRESULT CALLBACK FormProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcA(w, msg, wp, lp);
 }
 
+void RegisterWindowClass(const char* name, WNDPROC proc, HICON icon = nullptr, HICON smallIcon = nullptr,
+                   HBRUSH background = nullptr)
+{
+    WNDCLASSEXA wc{sizeof wc};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = icon;
+    wc.hIconSm = smallIcon;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    RegisterClassExA(&wc);
+}
+
 void RegisterClasses(HICON icon, HICON smallIcon)
 {
     static bool done = false;
     if (done)
         return;
     done = true;
-    HINSTANCE inst = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{sizeof wc};
-    wc.lpfnWndProc = FormProc;
-    wc.hInstance = inst;
-    wc.hIcon = icon;
-    wc.hIconSm = smallIcon;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFormClass;
-    RegisterClassExA(&wc);
-
-    WNDCLASSEXA lc{sizeof lc};
-    lc.lpfnWndProc = TransparentLabelProc;
-    lc.hInstance = inst;
-    lc.hCursor = wc.hCursor;
-    lc.lpszClassName = kTransparentLabelClass;
-    RegisterClassExA(&lc);
-
-    WNDCLASSEXA pc{sizeof pc};
-    pc.lpfnWndProc = PictureBoxProc;
-    pc.hInstance = inst;
-    pc.hCursor = wc.hCursor;
-    pc.lpszClassName = kPictureBoxClass;
-    RegisterClassExA(&pc);
+    RegisterWindowClass(kFormClass, FormProc, icon, smallIcon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    RegisterWindowClass(kTransparentLabelClass, TransparentLabelProc);
+    RegisterWindowClass(kPictureBoxClass, PictureBoxProc);
 }
 
 HBITMAP MakeBitmap(const Image& image)
