@@ -76,8 +76,9 @@ struct FileFacts {
     std::uint64_t size = 0;
 };
 
-// What FindFirstFileA finds for path. A path ending in a backslash, or with
-// wildcards, names nothing.
+// What the file system knows of the exact name path: whether something of
+// that name exists (a directory too) and its full 64-bit size. A path ending
+// in a backslash, or with wildcards, names nothing.
 FileFacts QueryFile(const std::string& path);
 inline bool FileExists(const std::string& path) { return QueryFile(path).exists; }
 
