@@ -45,13 +45,13 @@ int RunChild(const std::string& mode, const std::vector<std::string>& args)
         std::string how = args.at(0), dropped;
         for (size_t i = 1; i < args.size(); ++i)
             dropped += args[i] + "\r\n";
-        RunAfter(100, [dropped] {
+        RunAfter(100, [dropped, how] {
             AddDroppedFiles(dropped);
             PostMessageA(Of(ui::MainForm().copyButton), BM_CLICK, 0, 0);
+            // The first row is copied at once, the second after one second's
+            // pause; half way through the second pause the program is ended.
+            RunAfter(1500, [how] { Close(how); });
         });
-        // The first row is copied at once, the second after one second's pause;
-        // half way through the second pause the program is ended.
-        RunAfter(1600, [how] { Close(how); });
     } else {
         RunAfter(200, [mode] { Close(mode); });
     }
