@@ -289,7 +289,7 @@ TEST_F(Layout, PaintedWindow)
     ui::MainWindow& f = ui::MainForm();
     ResetWindow("C:\\Program Files\\e\\");
     f.installLabel.SetText(Ansi("易语言路径：") + "C:\\Program Files\\e\\");
-    DropFiles({"C:\\libs\\demo.fne", "C:\\libs\\spec.lib"});
+    DropFiles({"C:\\libs\\demo.fne", "C:\\libs\\layout.lib"});
     f.usageNote.SetVisible(true);
     RedrawWindow(Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     int w = 0, h = 0;

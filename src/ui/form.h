@@ -30,7 +30,7 @@ public:
     bool SetJpeg(const std::uint8_t* data, std::size_t size);
 };
 
-struct ControlSpec {
+struct ControlLayout {
     const char* name; // the control's name on the form
     ControlKind kind;
     int left, top, width, height;
@@ -44,18 +44,18 @@ struct ControlSpec {
     bool wrap = false;              // transparent labels: wrap at word boundaries
 };
 
-struct ColumnSpec {
+struct ColumnLayout {
     std::string header;
     int width;
 };
 
-struct FormSpec {
+struct FormLayout {
     std::string caption;
     int outerWidth, outerHeight;
     int iconResource;
     int bannerResource; // an RCDATA JPEG for the picture box, 0 for none
-    std::vector<ControlSpec> controls;
-    std::vector<ColumnSpec> listColumns; // of the report list
+    std::vector<ControlLayout> controls;
+    std::vector<ColumnLayout> listColumns; // of the report list
 };
 
 // Creates the form centred on the primary screen with its controls, in table
@@ -66,7 +66,7 @@ struct FormEvents {
     std::function<void(NativeWindow)> created; // all controls exist, the window is not yet shown
     std::function<void()> destroying; // the window is going
 };
-NativeWindow CreateForm(const FormSpec& spec, const FormEvents& events);
+NativeWindow CreateForm(const FormLayout& layout, const FormEvents& events);
 
 // Paints the window now and copies its client area as 32-bit BGRA rows, top
 // row first (for screenshots and pixel checks).

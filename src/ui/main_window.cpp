@@ -17,19 +17,19 @@ MainWindow& MainForm()
     return form;
 }
 
-FormSpec MainWindowSpec(MainWindow& f)
+FormLayout MainWindowLayout(MainWindow& f)
 {
     const FixedTexts& t = Texts();
     using K = ControlKind;
-    FormSpec spec;
-    spec.caption = t.windowCaption;
-    spec.outerWidth = kMainWindowWidth;
-    spec.outerHeight = kMainWindowHeight;
-    spec.iconResource = kIconResource;
-    spec.bannerResource = kBannerResource;
+    FormLayout layout;
+    layout.caption = t.windowCaption;
+    layout.outerWidth = kMainWindowWidth;
+    layout.outerHeight = kMainWindowHeight;
+    layout.iconResource = kIconResource;
+    layout.bannerResource = kBannerResource;
     // In stacking order: where two overlap, the earlier lies on top.
     //                name            kind                left top  w    h   tab    text
-    spec.controls = {
+    layout.controls = {
         {"透明标签2",   K::TransparentLabel, 24, 192, 400, 112, false, t.usageNote,   &f.usageNote, nullptr,
          &f.fileList, Rgb{144, 0, 255}, 0, true},
         {"标签2",       K::Label,            8,  126, 48,  24,  false, t.pathLabel,   &f.pathLabel},
@@ -43,10 +43,10 @@ FormSpec MainWindowSpec(MainWindow& f)
         {"透明标签1",   K::TransparentLabel, 8,  80,  240, 24,  false, t.creditLine,  &f.creditLine, &f.banner,
          nullptr, Rgb{255, 0, 0}, 20, false},
     };
-    spec.listColumns = {
+    layout.listColumns = {
         {t.columnName, 158}, {t.columnSize, 75}, {t.columnDir, 75}, {t.columnTime, 120}, {t.columnStatus, 100},
     };
-    return spec;
+    return layout;
 }
 
 namespace {
@@ -75,7 +75,7 @@ bool CreateMainWindow()
         PrepareMainWindow();
     };
     events.destroying = [&f] { f.dropTarget.Revoke(); };
-    return CreateForm(MainWindowSpec(f), events) != nullptr;
+    return CreateForm(MainWindowLayout(f), events) != nullptr;
 }
 
 } // namespace vt::ui

@@ -30,7 +30,7 @@ MainWindow& MainForm();
 
 // The window's description, for the builder and for tests that compare the
 // real window against it.
-FormSpec MainWindowSpec(MainWindow& form);
+FormLayout MainWindowLayout(MainWindow& form);
 
 // Creates the main window, raises its created event and shows it.
 bool CreateMainWindow();

@@ -216,7 +216,7 @@ bool LoadResourceBytes(int id, const std::uint8_t*& data, size_t& size)
     return data != nullptr;
 }
 
-HWND CreateControl(HWND form, const ControlSpec& c, FormState& state)
+HWND CreateControl(HWND form, const ControlLayout& c, FormState& state)
 {
     HINSTANCE inst = GetModuleHandleA(nullptr);
     HWND parent = form;
@@ -294,10 +294,10 @@ HWND CreateControl(HWND form, const ControlSpec& c, FormState& state)
     return w;
 }
 
-void AddColumns(HWND list, const std::vector<ColumnSpec>& columns)
+void AddColumns(HWND list, const std::vector<ColumnLayout>& columns)
 {
     int index = 0;
-    for (const ColumnSpec& col : columns) {
+    for (const ColumnLayout& col : columns) {
         LVCOLUMNA lc{};
         lc.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         lc.fmt = LVCFMT_LEFT;
@@ -329,38 +329,38 @@ bool PictureBox::SetJpeg(const std::uint8_t* data, std::size_t size)
     return static_cast<bool>(state->picture);
 }
 
-NativeWindow CreateForm(const FormSpec& spec, const FormEvents& events)
+NativeWindow CreateForm(const FormLayout& layout, const FormEvents& events)
 {
     HINSTANCE inst = GetModuleHandleA(nullptr);
-    auto icon = static_cast<HICON>(LoadImageA(inst, MAKEINTRESOURCEA(spec.iconResource), IMAGE_ICON,
+    auto icon = static_cast<HICON>(LoadImageA(inst, MAKEINTRESOURCEA(layout.iconResource), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    auto smallIcon = static_cast<HICON>(LoadImageA(inst, MAKEINTRESOURCEA(spec.iconResource), IMAGE_ICON,
+    auto smallIcon = static_cast<HICON>(LoadImageA(inst, MAKEINTRESOURCEA(layout.iconResource), IMAGE_ICON,
                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     RegisterClasses(icon, smallIcon);
 
     delete g_form;
     g_form = new FormState{events, {}, {}};
 
-    int left = (GetSystemMetrics(SM_CXSCREEN) - spec.outerWidth) / 2;
-    int top = (GetSystemMetrics(SM_CYSCREEN) - spec.outerHeight) / 2;
-    HWND form = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClass, spec.caption.c_str(),
+    int left = (GetSystemMetrics(SM_CXSCREEN) - layout.outerWidth) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - layout.outerHeight) / 2;
+    HWND form = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClass, layout.caption.c_str(),
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left,
-                                top, spec.outerWidth, spec.outerHeight, nullptr, nullptr, inst, nullptr);
+                                top, layout.outerWidth, layout.outerHeight, nullptr, nullptr, inst, nullptr);
     if (!form)
         return nullptr;
     win32::SetMainWindow(form);
 
     // Hosts come before what they carry; otherwise the table's order is kept,
     // which makes the first control the top one and the first tab stop.
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& c : spec.controls)
+    std::vector<const ControlLayout*> order;
+    for (const ControlLayout& c : layout.controls)
         if (!c.host && !c.parent)
             order.push_back(&c);
-    for (const ControlSpec& c : spec.controls)
+    for (const ControlLayout& c : layout.controls)
         if (c.host || c.parent)
             order.push_back(&c);
     HWND previous = HWND_TOP;
-    for (const ControlSpec* c : order) {
+    for (const ControlLayout* c : order) {
         HWND w = CreateControl(form, *c, *g_form);
         if (!w)
             continue;
@@ -370,11 +370,11 @@ NativeWindow CreateForm(const FormSpec& spec, const FormEvents& events)
             previous = w;
         }
         if (c->kind == ControlKind::ReportList)
-            AddColumns(w, spec.listColumns);
-        if (c->kind == ControlKind::PictureBox && spec.bannerResource) {
+            AddColumns(w, layout.listColumns);
+        if (c->kind == ControlKind::PictureBox && layout.bannerResource) {
             const std::uint8_t* data = nullptr;
             size_t size = 0;
-            if (LoadResourceBytes(spec.bannerResource, data, size))
+            if (LoadResourceBytes(layout.bannerResource, data, size))
                 static_cast<PictureBox*>(c->control)->SetJpeg(data, size);
         }
     }
