@@ -36,10 +36,9 @@ struct DrawnState {
 struct FormState {
     FormEvents events;
     std::vector<std::unique_ptr<DrawnState>> drawn;
-    std::vector<GdiObject> fonts;
 };
 
-FormState* g_form = nullptr;
+std::unique_ptr<FormState> g_form;
 
 Control* ControlOf(HWND w) { return static_cast<Control*>(GetPropA(w, kControlProp)); }
 
@@ -338,8 +337,8 @@ NativeWindow CreateForm(const FormLayout& layout, const FormEvents& events)
                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     RegisterClasses(icon, smallIcon);
 
-    delete g_form;
-    g_form = new FormState{events, {}, {}};
+    g_form = std::make_unique<FormState>();
+    g_form->events = events;
 
     int left = (GetSystemMetrics(SM_CXSCREEN) - layout.outerWidth) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - layout.outerHeight) / 2;
