@@ -7,15 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 namespace {
 
-double Now()
-{
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
+using vt::bench::Now;
 
 struct Found {
     DWORD pid;

@@ -34,15 +34,22 @@ void Control::SetText(const std::string& text)
         SetWindowTextA(H(handle_), text.c_str());
 }
 
-std::string Control::Text() const
+namespace win32 {
+
+std::string WindowText(HWND window)
 {
-    if (!IsAlive())
-        return {};
-    int n = GetWindowTextLengthA(H(handle_));
+    int n = GetWindowTextLengthA(window);
     std::string s(static_cast<size_t>(n) + 1, '\0');
-    int got = GetWindowTextA(H(handle_), s.data(), n + 1);
+    int got = GetWindowTextA(window, s.data(), n + 1);
     s.resize(static_cast<size_t>(got > 0 ? got : 0));
     return s;
+}
+
+} // namespace win32
+
+std::string Control::Text() const
+{
+    return IsAlive() ? win32::WindowText(H(handle_)) : std::string();
 }
 
 int ReportList::RowCount() const

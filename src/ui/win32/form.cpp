@@ -60,10 +60,8 @@ LRESULT CALLBACK TransparentLabelProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
         SetTextColor(dc.get(), state->color);
         HFONT font = state->font ? static_cast<HFONT>(state->font.get()) : GuiFont();
         SelectGuard use(dc.get(), font);
-        int n = GetWindowTextLengthA(w);
-        std::string text(static_cast<size_t>(n) + 1, '\0');
-        n = GetWindowTextA(w, text.data(), n + 1);
-        DrawTextA(dc.get(), text.c_str(), n, &r, state->format);
+        std::string text = win32::WindowText(w);
+        DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, state->format);
         return 0;
     }
     case WM_SETTEXT: {
@@ -179,17 +177,24 @@ void RegisterClasses(HICON icon, HICON smallIcon)
     RegisterWindowClass(kPictureBoxClass, PictureBoxProc);
 }
 
-HBITMAP MakeBitmap(const Image& image)
+// A 32-bit bitmap whose rows run top row first, with its pixels at bits.
+HBITMAP MakeTopDownDib(HDC dc, int width, int height, void*& bits)
 {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = image.width;
-    bi.bmiHeader.biHeight = -image.height; // top row first
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
+    bits = nullptr;
+    return CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+HBITMAP MakeBitmap(const Image& image)
+{
     void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bmp = MakeTopDownDib(nullptr, image.width, image.height, bits);
     if (!bmp)
         return nullptr;
     auto* px = static_cast<std::uint8_t*>(bits);
@@ -396,14 +401,8 @@ std::vector<std::uint32_t> CaptureClient(NativeWindow window, int& width, int& h
     UpdateWindow(w);
     win32::WindowDC dc(w);
     MemoryDC mem(dc.get());
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    GdiObject bmp(CreateDIBSection(dc.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    GdiObject bmp(MakeTopDownDib(dc.get(), width, height, bits));
     if (!bmp)
         return pixels;
     {

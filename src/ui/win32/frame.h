@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace vt::ui::win32 {
 
 // The program's main window: the target of dialog-style keyboard handling and
@@ -16,5 +18,8 @@ void MarkEnding();
 // Translates and dispatches one message, with the main window's keyboard rules
 // (Esc closes, Tab moves the focus).
 void DispatchOne(MSG& msg);
+
+// The whole text of a window, at whatever length it has.
+std::string WindowText(HWND window);
 
 } // namespace vt::ui::win32

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/toolkit.h"
+#include "ui/win32/frame.h"
 #include "ui/win32/handles.h"
 
 namespace vt::ui {
@@ -64,9 +65,8 @@ void PaintButton(HWND w, HDC dc)
     win32::SelectGuard useBrush(dc, GetStockObject(NULL_BRUSH));
     RoundRect(dc, r.left, r.top, r.right, r.bottom, 5, 5);
 
-    int n = GetWindowTextLengthA(w);
-    std::string text(static_cast<size_t>(n) + 1, '\0');
-    n = GetWindowTextA(w, text.data(), n + 1);
+    std::string text = win32::WindowText(w);
+    int n = static_cast<int>(text.size());
     auto font = reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0));
     win32::SelectGuard useFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
